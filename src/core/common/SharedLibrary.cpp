@@ -4,9 +4,17 @@
 
 #include <utility>
 
+#include "common/LibraryFileCheck.h"
+
 namespace lir {
 
 SharedLibrary::SharedLibrary(const std::string& path) {
+  // A damaged library file can bring the process down inside the system
+  // loader, so it is refused before it gets there.
+  if (std::string damage = checkLibraryFileIntact(path); !damage.empty()) {
+    error_ = std::move(damage);
+    return;
+  }
   // RTLD_LOCAL keeps the exports of one plug-in from satisfying another's.
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {

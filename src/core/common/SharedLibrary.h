@@ -10,7 +10,8 @@ namespace lir {
 class SharedLibrary {
  public:
   SharedLibrary() = default;
-  // Loads the library at path; check isLoaded() and errorText() afterwards.
+  // Loads the library at path; check isLoaded() and errorText() afterwards. A
+  // library file shorter than its own headers say is refused without loading.
   explicit SharedLibrary(const std::string& path);
   ~SharedLibrary();
 
