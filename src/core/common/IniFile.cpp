@@ -12,6 +12,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/Cp1251.h"
+#include "common/TextCase.h"
 
 namespace lir {
 namespace {
@@ -29,23 +30,7 @@ std::string_view trim(std::string_view s) {
 
 bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
-// Lower case of the letters Windows-1251 can hold: Latin, the Russian alphabet
-// with Ё, and the other Cyrillic letters of the code page (Ђ..Џ, Ґ).
-char32_t foldLetter(char32_t cp) {
-  if (cp >= U'A' && cp <= U'Z') return cp + 0x20;
-  if (cp >= 0x0410 && cp <= 0x042F) return cp + 0x20;
-  if (cp >= 0x0400 && cp <= 0x040F) return cp + 0x50;
-  if (cp == 0x0490) return 0x0491;
-  return cp;
-}
-
-std::string foldName(std::string_view name) {
-  std::string out;
-  out.reserve(name.size());
-  std::size_t pos = 0;
-  while (pos < name.size()) appendUtf8(out, foldLetter(nextCodePoint(name, pos)));
-  return out;
-}
+std::string foldName(std::string_view name) { return lowerCaseText(name); }
 
 // Text an editor saved as UTF-8: malformed sequences become U+FFFD, so memory
 // holds valid UTF-8 whatever the file held.

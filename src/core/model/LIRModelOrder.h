@@ -9,10 +9,6 @@ namespace lir {
 
 class TLIRModel;
 
-// Upper-cases the Latin and Cyrillic letters of a UTF-8 text (every letter
-// that Windows-1251 can hold); other characters stay as they are.
-std::string UpperCaseText(std::string_view utf8);
-
 // The decimal text of Family − 1000 with at least three digits ("-991" for
 // family 9, "-1000" for family 0), followed by the upper-cased description.
 // Compared as byte strings (code point order), ascending keys give the list

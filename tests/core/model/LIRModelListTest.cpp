@@ -45,18 +45,6 @@ TEST(LIRModelOrderTest, SortKeyIsFamilyMinus1000AndUpperCasedDescription) {
   }
 }
 
-TEST(LIRModelOrderTest, UpperCaseCoversLatinAndEveryCyrillicLetterOf1251) {
-  const std::vector<std::pair<const char*, const char*>> cases = {
-      {"лов-тест", "ЛОВ-ТЕСТ"},
-      {"абвгдеёжзийклмнопрстуфхцчшщъыьэюя", "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"},
-      {"ђѓєѕіїјљњћќўџґ", "ЂЃЄЅІЇЈЉЊЋЌЎЏҐ"},
-      {"abc xyz", "ABC XYZ"},
-      {"№1 (32 вых.) «Ок»", "№1 (32 ВЫХ.) «ОК»"},
-      {"УЖЕ", "УЖЕ"},
-  };
-  for (const auto& [text, upper] : cases) EXPECT_EQ(UpperCaseText(text), upper) << text;
-}
-
 TEST(LIRModelListTest, FindAnswersTheFirstMatchOrNull) {
   TLIRModelList models;
   models.Add(std::make_unique<TLIRModel>(TLIRModelData{.Revision = 1, .InternalID = 5}));
