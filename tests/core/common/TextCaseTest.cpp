@@ -24,7 +24,7 @@ TEST(TextCaseTest, CoversLatinAndEveryCyrillicLetterOf1251InBothDirections) {
 }
 
 TEST(TextCaseTest, MalformedBytesBecomeReplacementCharacters) {
-  EXPECT_EQ(upperCaseText("a\xFFb"), "A\xEF\xBF\xBD" "B");
+  EXPECT_EQ(upperCaseText("a\xFF" "b"), "A\xEF\xBF\xBD" "B");
 }
 
 }  // namespace
