@@ -1,0 +1,12 @@
+#include "model/Controller.h"
+
+#include "model/LIRModels.h"
+
+namespace lir {
+
+TController::TController(TLIRModel& model) : model_(&model) {
+  for (const auto& output : model.Outputs()) outputs_.Add(new TControllerOutput(*this, *output));
+  for (const auto& input : model.Inputs()) inputs_.Add(new TControllerInput(*this, *input));
+}
+
+}  // namespace lir
