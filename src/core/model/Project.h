@@ -20,6 +20,11 @@ class TProject {
 
   explicit TProject(int allRedTime = kDefaultAllRedTime);
 
+  // Back to an empty project: no controllers, the default name and options,
+  // system number 1 and the given all-red duration. The object stays the same,
+  // so whatever holds a reference to it (readers, pages) keeps working.
+  void Reset(int allRedTime);
+
   std::string Name = kDefaultName;
   TProjectOptions Options = kNewProjectOptions;
   std::uint8_t AllRedTime;       // seconds
