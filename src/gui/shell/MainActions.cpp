@@ -1,5 +1,7 @@
 #include "shell/MainActions.h"
 
+#include "shell/StyleIcon.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QStyle>
@@ -19,7 +21,7 @@ QAction* makeAction(QWidget* owner, const char* name, const QString& text, const
     // The shortcuts work wherever the focus is in the window.
     action->setShortcutContext(Qt::WindowShortcut);
   }
-  if (icon != QStyle::SP_CustomBase) action->setIcon(owner->style()->standardIcon(icon));
+  if (icon != QStyle::SP_CustomBase) action->setIcon(lazyStandardIcon(icon));
   owner->addAction(action);
   return action;
 }
