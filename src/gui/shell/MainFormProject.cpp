@@ -56,7 +56,7 @@ QWidget* makeEmptyPage(QWidget* parent, const QString& caption) {
 void TMainForm::setModified(bool modified) {
   if (loading_) return;
   modified_ = modified;
-  actions_->actSave->setEnabled(modified_);
+  updateActions();
 }
 
 TProjectTitleData TMainForm::titleData() const {
