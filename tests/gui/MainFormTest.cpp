@@ -88,7 +88,9 @@ TEST_F(MainForm, ModelsMenuOffersOnlyFittingModelsWhenAddingAController) {
   EXPECT_EQ(enabledModels().size(), models.Count()) << "a new project may take any model";
   bool devicesVisible = false;
   for (QAction* action : menu.actions()) {
-    if (action->text() == QStringLiteral("ФЕК-1")) EXPECT_FALSE(action->isVisible());
+    if (action->text() == QStringLiteral("ФЕК-1")) {
+      EXPECT_FALSE(action->isVisible());
+    }
     if (action->text() == QStringLiteral("ВЕЗ-1")) devicesVisible = action->isVisible();
   }
   EXPECT_TRUE(devicesVisible);
@@ -101,7 +103,9 @@ TEST_F(MainForm, ModelsMenuOffersOnlyFittingModelsWhenAddingAController) {
   EXPECT_FALSE(fitting.contains(QStringLiteral("ЛИР-3.4Н (48 вых.)"))) << "a composite does not allow several";
   EXPECT_FALSE(fitting.contains(QStringLiteral("ЛОВ-1 (24 вых.)"))) << "another family";
   for (QAction* action : menu.actions()) {
-    if (action->text() == QStringLiteral("ВЕЗ-1")) EXPECT_FALSE(action->isVisible()) << "only models when adding";
+    if (action->text() == QStringLiteral("ВЕЗ-1")) {
+      EXPECT_FALSE(action->isVisible()) << "only models when adding";
+    }
   }
 
   form->chooseModel(*findModel(models, 13));

@@ -98,6 +98,8 @@ class TMainForm : public QMainWindow {
   void firstShow();
   void reportModelFailure(const TLIRModelLoadFailure& failure);
 
+  // Shows the project as it now is, of the kind, with path as its file.
+  void showProject(DeviceKind kind, const QString& path);
   void showOpenDialog();
   void showModelsMenu(bool addingController);
   bool writeProject(const QString& path);

@@ -85,11 +85,15 @@ bool TMainForm::confirmDiscard() {
 }
 
 void TMainForm::resetProject(DeviceKind kind) {
-  kind_ = kind;
-  setCurrentAppTitle(fromView(applicationTitle(kind)));
   schemeForm_->clearScheme();
   project_.Reset(settings_.AllRedTime);
-  currentPath_.clear();
+  showProject(kind, QString());
+}
+
+void TMainForm::showProject(DeviceKind kind, const QString& path) {
+  kind_ = kind;
+  setCurrentAppTitle(fromView(applicationTitle(kind)));
+  currentPath_ = path;
   controllersPage_->setProject(project_, int(kind_));
   rebuildNavigation();
   showFirstPage();
@@ -158,17 +162,8 @@ bool TMainForm::openProjectFile(const QString& path) {
     showError(QString::fromStdString(result.message), this);
     return false;
   }
-  kind_ = result.file.kind;
-  setCurrentAppTitle(fromView(applicationTitle(kind_)));
-  currentPath_ = result.file.keepsPath ? path : QString();
   if (result.file.joinsRecentList && !path.isEmpty()) addRecent(path);
-  controllersPage_->setProject(project_, int(kind_));
-  rebuildNavigation();
-  showFirstPage();
-  refreshModelControls();
-  modified_ = false;
-  updateActions();
-  updateTitle();
+  showProject(result.file.kind, result.file.keepsPath ? path : QString());
   return true;
 }
 
