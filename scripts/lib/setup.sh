@@ -54,8 +54,11 @@ lir_runtime_dir() {
   fi
 }
 
-# Configures (once) and builds the tree in $LIR_BUILD; extra arguments go to cmake.
+# Configures the tree in $LIR_BUILD and builds it: the targets named as
+# arguments, or everything.
 lir_build() {
-  cmake -S "$LIR_ROOT" -B "$LIR_BUILD" "$@" >/dev/null || return 1
-  cmake --build "$LIR_BUILD" -j "$LIR_JOBS"
+  cmake -S "$LIR_ROOT" -B "$LIR_BUILD" >/dev/null || return 1
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$LIR_BUILD" -j "$LIR_JOBS" "${targets[@]}"
 }
