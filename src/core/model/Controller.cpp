@@ -1,8 +1,13 @@
 #include "model/Controller.h"
 
 #include "model/LIRModels.h"
+#include "model/TrendGroup.h"
 
 namespace lir {
+
+TControllerOutput::~TControllerOutput() {
+  if (group_ != nullptr) group_->ForgetOutput(*this);
+}
 
 TController::TController(TLIRModel& model) : model_(&model) {
   for (const auto& output : model.Outputs()) outputs_.Add(new TControllerOutput(*this, *output));

@@ -11,6 +11,7 @@ class TLIRModel;
 class TLIRModelInput;
 class TLIRModelOutput;
 class TController;
+class TTrendGroup;
 
 class TControllerOutput : public TObject {
   LIR_CLASS(TControllerOutput, TObject)
@@ -18,17 +19,20 @@ class TControllerOutput : public TObject {
  public:
   TControllerOutput(TController& controller, TLIRModelOutput& modelOutput)
       : controller_(&controller), modelOutput_(&modelOutput) {}
+  // Empties the slots of the group that uses it.
+  ~TControllerOutput() override;
 
   TController& Controller() const { return *controller_; }
   TLIRModelOutput& ModelOutput() const { return *modelOutput_; }
   // The signal group whose slot uses this output, or null.
-  TObject* Group() const { return group_; }
-  void SetGroup(TObject* group) { group_ = group; }
+  // Kept by TTrendGroup::SetOutput.
+  TTrendGroup* Group() const { return group_; }
+  void SetGroup(TTrendGroup* group) { group_ = group; }
 
  private:
   TController* controller_;
   TLIRModelOutput* modelOutput_;
-  TObject* group_ = nullptr;
+  TTrendGroup* group_ = nullptr;
 };
 
 class TControllerInput : public TObject {

@@ -11,10 +11,7 @@ bool ModelFamilyEnabled(std::uint8_t family, const TProject& project) {
 }
 
 bool ModelEntryEnabled(const TLIRModel& model, const TProject& project) {
-  const TLIRModel* first = project.FirstModel();
-  if (first == nullptr) return true;
-  return model.Family() == first->Family() && model.AllowsSeveralControllers() &&
-         first->AllowsSeveralControllers() && project.ControllerCount() < TProject::kMaxControllers;
+  return project.CanAddController(model);
 }
 
 }  // namespace lir

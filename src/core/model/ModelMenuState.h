@@ -13,8 +13,8 @@ class TProject;
 bool ModelFamilyEnabled(std::uint8_t family, const TProject& project);
 
 // A model: any model while the project has no controller; otherwise one of the
-// first controller's family, when both models allow several controllers and
-// the project has room for another controller.
+// first controller's family, when both models allow several controllers, the
+// first is no composite and the project has room for another controller.
 bool ModelEntryEnabled(const TLIRModel& model, const TProject& project);
 
 }  // namespace lir
