@@ -15,6 +15,7 @@ void TProject::Reset(int allRedTime) {
   Options = kNewProjectOptions;
   AllRedTime = static_cast<std::uint8_t>(allRedTime);
   SystemNumber = 1;
+  phases_.Reset();
 }
 
 void TProject::SetOption(TProjectOption option, bool on) {

@@ -8,6 +8,7 @@
 
 #include "model/Controller.h"
 #include "model/ObjList.h"
+#include "model/PhaseStorage.h"
 #include "model/ProjectOptions.h"
 #include "model/TrendEvents.h"
 #include "model/TrendGroup.h"
@@ -25,8 +26,8 @@ class TProject {
   explicit TProject(int allRedTime = kDefaultAllRedTime);
 
   // Back to an empty project: no signal groups (each announced as destroyed),
-  // no controllers, the default name and options, system number 1 and the
-  // given all-red duration. The object stays the same, so whatever holds a
+  // no controllers, the default name and options, system number 1, the
+  // given all-red duration and the phases of a new project. The object stays the same, so whatever holds a
   // reference to it (readers, pages, listeners) keeps working.
   void Reset(int allRedTime);
 
@@ -53,6 +54,10 @@ class TProject {
 
   // Created, changed and destroyed signal groups are announced here.
   TTrendEventList& Events() { return events_; }
+
+  // The phases, kept in step with the signal groups.
+  TPhaseStg& Phases() { return phases_; }
+  const TPhaseStg& Phases() const { return phases_; }
 
   // The signal groups in creation order.
   const TObjList<TTrendGroup>& Groups() const { return groups_; }
@@ -100,6 +105,9 @@ class TProject {
   TTrendEventList events_;
   TObjList<TController> controllers_{true};
   TObjList<TTrendGroup> groups_{true};
+  // Last: it subscribes to events_ and reads the groups when created, and
+  // goes before the groups whose trends its phases refer to.
+  TPhaseStg phases_{*this};
 };
 
 }  // namespace lir
