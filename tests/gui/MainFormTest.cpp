@@ -1,6 +1,7 @@
 // The main window's project lifecycle, driven through its actions with the
 // message boxes and file dialogs scripted.
 #include <QAction>
+#include <QSpinBox>
 #include <QUrl>
 #include <QMenu>
 #include <QSet>
@@ -9,6 +10,8 @@
 
 #include "MainFormFixture.h"
 #include "model/LIRModels.h"
+#include "model/Phases.h"
+#include "shell/ControllersPage.h"
 #include "shell/MainActions.h"
 #include "shell/ModelsMenu.h"
 
@@ -266,6 +269,17 @@ TEST_F(MainForm, DroppingSeveralFilesOpensOnlyTheFirst) {
   EXPECT_EQ(form->currentPath(), first);
   EXPECT_EQ(form->project().Name, "Первый");
   EXPECT_EQ(recentEntries(*form), QStringList{first});
+}
+
+TEST_F(MainForm, AllRedTimeSetsTheStartUpAllRedPhase) {
+  showForm();
+  auto* spin = form->controllersPage()->findChild<QSpinBox*>(QStringLiteral("intAllRedTime"));
+  ASSERT_NE(spin, nullptr);
+  spin->setValue(7);
+  EXPECT_EQ(form->project().AllRedTime, 7);
+  EXPECT_EQ(form->project().Phases().StartAllRed()->MinDuration(), 7);
+  EXPECT_TRUE(form->isModified());
+  form->setModified(false);
 }
 
 TEST_F(MainForm, ShortcutsReachTheirActions) {

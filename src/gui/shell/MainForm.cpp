@@ -19,6 +19,7 @@
 
 #include "configuration/TransferLibrary.h"
 #include "model/LIRModelList.h"
+#include "model/Phases.h"
 #include "shell/AppTitles.h"
 #include "shell/ControllersPage.h"
 #include "shell/FileDialogs.h"
@@ -128,7 +129,11 @@ void TMainForm::createLayout() {
   controllersPage_ = new TControllersPage(pages_);
   controllersPage_->setProperty("page", int(TNavigationPage::Controllers));
   controllersPage_->setProject(project_, int(kind_));
+  controllersPage_->setOptionContent(&optionContent_);
   pages_->addWidget(controllersPage_);
+  // The all-red service phase of the start-up sequence lasts the all-red time.
+  connect(controllersPage_, &TControllersPage::allRedTimeChanged, this,
+          [this] { project_.Phases().RefreshStartPhases(); });
   connect(controllersPage_, &TControllersPage::modified, this, [this] { setModified(true); });
   connect(controllersPage_, &TControllersPage::titleChanged, this, &TMainForm::updateTitle);
   connect(controllersPage_, &TControllersPage::pagesChanged, this, &TMainForm::rebuildNavigation);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/Project.h"
+#include "model/ProjectOptionContent.h"
 #include "shell/AppSettings.h"
 #include "shell/DeviceKinds.h"
 
@@ -122,6 +123,7 @@ class TMainForm : public QMainWindow {
   QString programFolder_;
   TAppSettings settings_;
   TProject project_;
+  TProjectOptionContent optionContent_{project_};
   DeviceKind kind_ = DeviceKind::MainController;
   QString currentPath_;
   bool modified_ = false;

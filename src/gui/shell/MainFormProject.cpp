@@ -11,6 +11,7 @@
 
 #include "model/LIRModels.h"
 #include "model/ModelMenuState.h"
+#include "model/Phases.h"
 #include "shell/ControllersPage.h"
 #include "shell/DeviceKindTexts.h"
 #include "shell/FileDialogs.h"
@@ -229,6 +230,10 @@ void TMainForm::rebuildNavigation() {
   TNavigationState state;
   state.Options = project_.Options;
   state.FirstModel = project_.FirstModel();
+  const TPhaseStg& phases = project_.Phases();
+  state.SpecialPhasesExist = phases.SpecialPhases().Count() > 0;
+  state.Call1Linked = phases.Call1Phases().CallActive();
+  state.Call2Linked = phases.Call2Phases().CallActive();
   const std::vector<TNavigationPage> buttons = visibleNavigationButtons(int(kind_), state);
 
   const int current = pages_->currentWidget() != nullptr
