@@ -3,10 +3,13 @@
 #include "common/Format.h"
 #include "model/LIRModels.h"
 #include "model/OutputAssignment.h"
+#include "model/TransitionCalc.h"
 
 namespace lir {
 
-TProject::TProject(int allRedTime) : AllRedTime(static_cast<std::uint8_t>(allRedTime)) {}
+TProject::TProject(int allRedTime) : AllRedTime(static_cast<std::uint8_t>(allRedTime)) {
+  phases_.SetTransitionCalculator(std::make_unique<TTrendTransitions>());
+}
 
 void TProject::Reset(int allRedTime) {
   ClearGroups();
@@ -15,6 +18,7 @@ void TProject::Reset(int allRedTime) {
   Options = kNewProjectOptions;
   AllRedTime = static_cast<std::uint8_t>(allRedTime);
   SystemNumber = 1;
+  cycles_.Clear();
   phases_.Reset();
 }
 

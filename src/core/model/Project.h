@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Controller.h"
+#include "model/CycleList.h"
 #include "model/ObjList.h"
 #include "model/PhaseStorage.h"
 #include "model/ProjectOptions.h"
@@ -59,6 +60,10 @@ class TProject {
   TPhaseStg& Phases() { return phases_; }
   const TPhaseStg& Phases() const { return phases_; }
 
+  // The work cycles and the fixed ЖМ and ОС programs.
+  TWorkCycles& Cycles() { return cycles_; }
+  const TWorkCycles& Cycles() const { return cycles_; }
+
   // The signal groups in creation order.
   const TObjList<TTrendGroup>& Groups() const { return groups_; }
   int GroupCount() const { return groups_.Count(); }
@@ -108,6 +113,9 @@ class TProject {
   // Last: it subscribes to events_ and reads the groups when created, and
   // goes before the groups whose trends its phases refer to.
   TPhaseStg phases_{*this};
+  // After the phases: it listens to them, and its positions go before the
+  // phases they run.
+  TWorkCycles cycles_{*this};
 };
 
 }  // namespace lir
