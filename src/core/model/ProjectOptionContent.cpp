@@ -1,5 +1,6 @@
 #include "model/ProjectOptionContent.h"
 
+#include "model/CycleList.h"
 #include "model/Phases.h"
 #include "model/Project.h"
 
@@ -10,5 +11,7 @@ bool TProjectOptionContent::SpecialPhasesExist() const {
 }
 
 void TProjectOptionContent::DeleteSpecialPhases() { project_.Phases().SpecialPhases().Clear(); }
+
+bool TProjectOptionContent::SwitchExpandYearPlan(bool on) { return project_.Cycles().SwitchExpandYearPlan(on); }
 
 }  // namespace lir

@@ -1,7 +1,7 @@
 #pragma once
 // The content of a project that some options carry with them, as the option
-// rules see it: the special phases now; detectors and the conversion of work
-// cycles for the extended year plan join as they are built.
+// rules see it: the special phases and the work cycles; the adaptive detectors
+// join when they are built.
 
 #include "model/ProjectOptionRules.h"
 
@@ -17,7 +17,8 @@ class TProjectOptionContent : public TOptionContent {
   void DeleteSpecialPhases() override;
   bool AdaptiveDetectorsExist() const override { return false; }
   void DeleteAdaptiveDetectors() override {}
-  bool SwitchExpandYearPlan(bool) override { return true; }
+  // Work cycles become programs (with the reserve cycle first) or go back.
+  bool SwitchExpandYearPlan(bool on) override;
 
  private:
   TProject& project_;

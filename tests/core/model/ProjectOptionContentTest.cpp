@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/CycleList.h"
 #include "model/Phases.h"
 #include "model/Project.h"
 
@@ -30,6 +31,26 @@ TEST(ProjectOptionContentTest, SwitchingSpecialPhasesOffAsksAndDeletesThem) {
                              [](const std::string&) { return true; });
   EXPECT_FALSE(options & poSpecPhases);
   EXPECT_EQ(project.Phases().SpecialPhases().Count(), 0);
+}
+
+TEST(ProjectOptionContentTest, ExtendedYearPlanConvertsTheCyclesBothWays) {
+  TProject project;
+  TProjectOptionContent content(project);
+  project.SetOption(poCalcTProm, true);
+  ASSERT_NE(project.Cycles().AddCycle(), nullptr);
+  const int cycles = project.Cycles().Count();
+
+  TProjectOptions options = applyOptionClick(project.Options, poExpandYearPlan, true, 0, content,
+                                             [](const std::string&) { return true; });
+  EXPECT_TRUE(options & poExpandYearPlan);
+  ASSERT_EQ(project.Cycles().Count(), cycles + 1) << "the reserve cycle comes first";
+  EXPECT_EQ(project.Cycles().Cycles().Items(0)->Name(), TWorkCycles::kReserveCycleName);
+  project.Options = options;
+
+  options = applyOptionClick(project.Options, poExpandYearPlan, false, 0, content,
+                             [](const std::string&) { return true; });
+  EXPECT_FALSE(options & poExpandYearPlan);
+  EXPECT_EQ(project.Cycles().Count(), cycles);
 }
 
 }  // namespace
