@@ -12,6 +12,7 @@
 #include "model/LIRModels.h"
 #include "model/Phases.h"
 #include "shell/ControllersPage.h"
+#include "documents/TimingDiagramView.h"
 #include "shell/MainActions.h"
 #include "shell/ModelsMenu.h"
 
@@ -279,6 +280,23 @@ TEST_F(MainForm, AllRedTimeSetsTheStartUpAllRedPhase) {
   EXPECT_EQ(form->project().AllRedTime, 7);
   EXPECT_EQ(form->project().Phases().StartAllRed()->MinDuration(), 7);
   EXPECT_TRUE(form->isModified());
+  form->setModified(false);
+}
+
+TEST_F(MainForm, PhasePageShowsTheTimingDiagramOfTheMinimalCycle) {
+  showForm();
+  form->chooseModel(*findModel(models, 13));
+  ASSERT_GE(form->project().AddGroup(0), 0);
+  ASSERT_GE(form->project().AddGroup(1), 0);
+  EXPECT_FALSE(form->timingDiagram()->hasDiagram()) << "the controllers page has no cycle";
+  for (QAction* button : form->navigationBar()->actions()) {
+    if (button->text() == QStringLiteral("Рабочие фазы")) button->trigger();
+  }
+  EXPECT_TRUE(form->timingDiagram()->hasDiagram());
+  EXPECT_TRUE(form->mainActions().actTimeLineCopy->isEnabled());
+  QApplication::processEvents();
+  if (const QString keep = qEnvironmentVariable("LIR_TEST_SCREENSHOTS"); !keep.isEmpty())
+    form->grab().save(QDir(keep).filePath(QStringLiteral("phases-diagram.png")));
   form->setModified(false);
 }
 

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -18,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "configuration/TransferLibrary.h"
+#include "documents/TimingDiagramView.h"
 #include "model/LIRModelList.h"
 #include "model/Phases.h"
 #include "shell/AppTitles.h"
@@ -59,6 +62,7 @@ TMainForm::TMainForm(TLIRModelList& models, TProjectFormats& formats, QString se
   defaults.timeLineHeight = 150;
   loadAppSettings(settingsPath_.toStdString(), defaults, settings_);
   applyStoredBounds();
+  splMain_->setSizes({height(), clampTimeLineHeight(settings_.TimeLineHeight, height())});
   rebuildRecentMenu();
 
   schemeForm_ = new TSchemeForm(this);
@@ -123,9 +127,26 @@ void TMainForm::createLayout() {
   navigationGroup_ = new QActionGroup(this);
   navigationGroup_->setExclusive(true);
 
-  pages_ = new QStackedWidget(this);
+  // The pages above, the timing diagram of the current cycle below.
+  splMain_ = new QSplitter(Qt::Vertical, this);
+  splMain_->setObjectName(QStringLiteral("splMain"));
+  splMain_->setChildrenCollapsible(false);
+  pages_ = new QStackedWidget(splMain_);
   pages_->setObjectName(QStringLiteral("pcPages"));
-  setCentralWidget(pages_);
+  scrlbxTimeLine_ = new QScrollArea(splMain_);
+  scrlbxTimeLine_->setObjectName(QStringLiteral("scrlbxTimeLine"));
+  timingDiagram_ = new TimingDiagramView(scrlbxTimeLine_);
+  timingDiagram_->setProject(&project_);
+  scrlbxTimeLine_->setWidget(timingDiagram_);
+  scrlbxTimeLine_->setVisible(false);
+  splMain_->addWidget(pages_);
+  splMain_->addWidget(scrlbxTimeLine_);
+  splMain_->setStretchFactor(0, 1);
+  setCentralWidget(splMain_);
+  connect(timingDiagram_, &TimingDiagramView::diagramAvailable, this, [this](bool available) {
+    scrlbxTimeLine_->setVisible(available);
+    actions_->actTimeLineCopy->setEnabled(available);
+  });
   controllersPage_ = new TControllersPage(pages_);
   controllersPage_->setProperty("page", int(TNavigationPage::Controllers));
   controllersPage_->setProject(project_, int(kind_));
@@ -163,6 +184,7 @@ void TMainForm::wireActions() {
   connect(a.actSettings, &QAction::triggered, this, &TMainForm::showSettings);
   connect(a.actHelp, &QAction::triggered, this, &TMainForm::showHelp);
   connect(a.actAbout, &QAction::triggered, this, &TMainForm::showAbout);
+  connect(a.actTimeLineCopy, &QAction::triggered, this, [this] { timingDiagram_->copyToClipboard(); });
   connect(a.actReadJournal, &QAction::triggered, this, [this] { readJournal("ReadJournal"); });
   connect(mniReadCrushList_, &QAction::triggered, this, [this] { readJournal("ReadCrushList"); });
   connect(modelsMenu_, &TModelsMenu::deviceChosen, this, &TMainForm::chooseDevice);
@@ -180,6 +202,7 @@ void TMainForm::applyStoredBounds() {
 }
 
 void TMainForm::storeBounds() {
+  if (scrlbxTimeLine_->isVisible()) settings_.TimeLineHeight = scrlbxTimeLine_->height();
   // A maximised window keeps the bounds it returns to.
   settings_.Maximized = isMaximized();
   settings_.setBounds(toRect(settings_.Maximized ? normalGeometry() : geometry()));

@@ -17,6 +17,8 @@ class QStackedWidget;
 class QToolBar;
 class QActionGroup;
 class QUrl;
+class QScrollArea;
+class QSplitter;
 
 namespace lir {
 class TLIRModel;
@@ -30,6 +32,7 @@ namespace lir::gui {
 
 struct TMainActions;
 class TControllersPage;
+class TimingDiagramView;
 class TFileDialogs;
 class TModelsMenu;
 class TSchemeForm;
@@ -60,6 +63,7 @@ class TMainForm : public QMainWindow {
   TControllersPage* controllersPage() const { return controllersPage_; }
   QStackedWidget* pages() const { return pages_; }
   QToolBar* navigationBar() const { return navigationBar_; }
+  TimingDiagramView* timingDiagram() const { return timingDiagram_; }
   // The open and save dialogs; the window does not own them. Null restores the
   // platform's dialogs.
   void setFileDialogs(TFileDialogs* dialogs);
@@ -111,6 +115,8 @@ class TMainForm : public QMainWindow {
   void updateTitle();
   void updateActions();
   void refreshModelControls();
+  // The timing diagram of the cycle that belongs to the page on screen.
+  void refreshTimingDiagram();
   TProjectTitleData titleData() const;
   void readJournal(const char* exportName);
   void showAbout();
@@ -141,6 +147,9 @@ class TMainForm : public QMainWindow {
   QToolBar* navigationBar_ = nullptr;
   QActionGroup* navigationGroup_ = nullptr;
   QStackedWidget* pages_ = nullptr;
+  QSplitter* splMain_ = nullptr;
+  QScrollArea* scrlbxTimeLine_ = nullptr;
+  TimingDiagramView* timingDiagram_ = nullptr;
   TControllersPage* controllersPage_ = nullptr;
   TSchemeForm* schemeForm_ = nullptr;
 };

@@ -11,7 +11,9 @@
 
 #include "model/LIRModels.h"
 #include "model/ModelMenuState.h"
+#include "model/CycleList.h"
 #include "model/Phases.h"
+#include "documents/TimingDiagramView.h"
 #include "shell/ControllersPage.h"
 #include "shell/DeviceKindTexts.h"
 #include "shell/FileDialogs.h"
@@ -253,6 +255,7 @@ void TMainForm::rebuildNavigation() {
         if (pages_->widget(i)->property("page").toInt() == int(target)) {
           pages_->setCurrentIndex(i);
           updateActions();
+          refreshTimingDiagram();
           return;
         }
       }
@@ -260,6 +263,7 @@ void TMainForm::rebuildNavigation() {
       page->setProperty("page", int(target));
       pages_->setCurrentIndex(pages_->addWidget(page));
       updateActions();
+      refreshTimingDiagram();
     });
     if (int(button) == current) action->setChecked(true);
   }
@@ -270,6 +274,38 @@ void TMainForm::showFirstPage() {
   if (buttons.isEmpty()) return;
   buttons.constFirst()->setChecked(true);
   buttons.constFirst()->trigger();
+}
+
+void TMainForm::refreshTimingDiagram() {
+  const QWidget* page = pages_->currentWidget();
+  const int id = page != nullptr ? page->property("page").toInt() : 0;
+  if (!isMainControllerKind(kind_)) {
+    timingDiagram_->clearCycle();
+    return;
+  }
+  switch (static_cast<TNavigationPage>(id)) {
+    case TNavigationPage::WorkPhases:
+      timingDiagram_->setCycle(-1);  // the minimal work cycle
+      break;
+    case TNavigationPage::WorkCycles:
+      timingDiagram_->setCycle(project_.Cycles().Count() > 0 ? 0 : -1);
+      break;
+    case TNavigationPage::Call1:
+    case TNavigationPage::Call2: {
+      const bool first = static_cast<TNavigationPage>(id) == TNavigationPage::Call1;
+      TPhaseList& list = first ? project_.Phases().Call1Phases() : project_.Phases().Call2Phases();
+      if (!list.CallActive()) {
+        timingDiagram_->clearCycle();
+        break;
+      }
+      const char* name = first ? "ТВП1" : "ТВП2";
+      timingDiagram_->setProgramFactory(
+          [this, &list, name] { return project_.Cycles().ProgramFromList(list, name); });
+      break;
+    }
+    default:
+      timingDiagram_->clearCycle();
+  }
 }
 
 void TMainForm::refreshModelControls() {
