@@ -9,9 +9,15 @@ namespace lir {
 
 TProject::TProject(int allRedTime) : AllRedTime(static_cast<std::uint8_t>(allRedTime)) {
   phases_.SetTransitionCalculator(std::make_unique<TTrendTransitions>());
+  cycles_.DayPlans = [this] { return dayPlans_.Linked(); };
+  yearPlan_.AddFirstItem(*weekPlans_.Plan(0));
 }
 
 void TProject::Reset(int allRedTime) {
+  // Each level before the one its items link to.
+  yearPlan_.Clear();
+  weekPlans_.Clear();
+  dayPlans_.Clear();
   ClearGroups();
   controllers_.Clear();
   Name = kDefaultName;
@@ -20,6 +26,9 @@ void TProject::Reset(int allRedTime) {
   SystemNumber = 1;
   cycles_.Clear();
   phases_.Reset();
+  dayPlans_.Reset();
+  weekPlans_.Reset();
+  yearPlan_.AddFirstItem(*weekPlans_.Plan(0));
 }
 
 void TProject::SetOption(TProjectOption option, bool on) {

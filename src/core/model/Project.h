@@ -10,6 +10,7 @@
 #include "model/CycleList.h"
 #include "model/ObjList.h"
 #include "model/PhaseStorage.h"
+#include "model/PlanLists.h"
 #include "model/ProjectOptions.h"
 #include "model/TrendEvents.h"
 #include "model/TrendGroup.h"
@@ -64,6 +65,17 @@ class TProject {
   TWorkCycles& Cycles() { return cycles_; }
   const TWorkCycles& Cycles() const { return cycles_; }
 
+  // The day plans, the week plans and the year plan; a new project has one
+  // of each. Deleting a work cycle releases it from the day plans.
+  TDayPlans& DayPlans() { return dayPlans_; }
+  const TDayPlans& DayPlans() const { return dayPlans_; }
+  TWeekPlans& WeekPlans() { return weekPlans_; }
+  const TWeekPlans& WeekPlans() const { return weekPlans_; }
+  TYearPlan& YearPlan() { return yearPlan_; }
+  const TYearPlan& YearPlan() const { return yearPlan_; }
+  // The user agreed to use the model: the plans lose what it cannot hold.
+  void CutPlansDown(const TLIRModel& model) { CutPlansDownForModel(yearPlan_, weekPlans_, model); }
+
   // The signal groups in creation order.
   const TObjList<TTrendGroup>& Groups() const { return groups_; }
   int GroupCount() const { return groups_.Count(); }
@@ -116,6 +128,12 @@ class TProject {
   // After the phases: it listens to them, and its positions go before the
   // phases they run.
   TWorkCycles cycles_{*this};
+  // After the cycles, each level after the one its items link to: items
+  // release their links when destroyed, so the year plan goes first, the day
+  // plans last.
+  TDayPlans dayPlans_{cycles_.Off(), [this] { return static_cast<const TLIRModel*>(FirstModel()); }};
+  TWeekPlans weekPlans_{dayPlans_, [this] { return static_cast<const TLIRModel*>(FirstModel()); }};
+  TYearPlan yearPlan_{[this] { return static_cast<const TLIRModel*>(FirstModel()); }};
 };
 
 }  // namespace lir
