@@ -1,7 +1,6 @@
 #include "configuration/TransferLibrary.h"
 
-#include <sys/stat.h>
-
+#include "common/FileProbe.h"
 #include "common/Format.h"
 #include "common/ProgramFolder.h"
 #include "common/SharedLibrary.h"
@@ -11,11 +10,6 @@ namespace {
 
 // The library's exports use the platform's plain C calling convention.
 using TWindowExportFn = void (*)(TWindowHandle window);
-
-bool fileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 
 }  // namespace
 
@@ -27,7 +21,7 @@ std::string transferExportMissingMessage(const char* exportName) {
 TTransferCall callTransferWindowExport(const std::string& folder, const char* exportName,
                                        TWindowHandle window) {
   const std::string path = joinPath(folder, kTransferLibraryFileName);
-  if (!fileExists(path)) return {false, sformat("Файл не найден:\r\n%s", path.c_str())};
+  if (!isRegularFile(path)) return {false, sformat("Файл не найден:\r\n%s", path.c_str())};
   const SharedLibrary library(path);
   if (!library.isLoaded()) return {false, {}};
   const auto function = library.function<TWindowExportFn>(exportName);

@@ -1,20 +1,11 @@
 #include "shell/ProjectFileIo.h"
 
-#include <filesystem>
 
 #include "common/AtomicFile.h"
+#include "common/FileProbe.h"
 #include "common/Format.h"
 
 namespace lir {
-namespace {
-
-bool exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
-}
-
-}  // namespace
-
 std::string fileNotFoundMessage(const std::string& path) {
   return sformat("Файл не найден:\r\n%s", path.c_str());
 }
@@ -25,7 +16,7 @@ std::string cannotOpenMessage(const std::string& path, const std::string& reason
 
 TOpenResult openProjectFile(const std::string& path, const TProjectFormats& formats) {
   TOpenResult result;
-  if (path.empty() || !exists(path)) {
+  if (path.empty() || !pathExists(path)) {
     result.outcome = TOpenOutcome::Missing;
     result.message = fileNotFoundMessage(path);
     return result;

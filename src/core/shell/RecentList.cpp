@@ -1,8 +1,6 @@
 #include "shell/RecentList.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace lir {
 namespace {
@@ -38,11 +36,6 @@ void TRecentList::save(TIniFile& ini,
   // A path that cannot be stored on one line is left out rather than written
   // as lines of its own.
   ini.replaceSection(kSection, entries);
-}
-
-bool pathExists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
 }
 
 }  // namespace lir

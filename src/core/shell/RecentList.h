@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/FileProbe.h"
 #include "common/IniFile.h"
 
 namespace lir {
@@ -34,7 +35,5 @@ class TRecentList {
   std::vector<std::string> paths_;
 };
 
-// True for any existing file system entry; the default probe of save.
-bool pathExists(const std::string& path);
 
 }  // namespace lir
